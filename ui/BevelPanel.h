@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QFrame>
+
+// A panel edged by a raised outer bevel and a lowered inner bevel, one pixel each.
+class TBevelPanel : public QFrame {
+    Q_OBJECT
+
+public:
+    explicit TBevelPanel(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
