@@ -194,6 +194,7 @@ void TfmIpaddress::SetUpAddressControls() {
     BitBtn1->setIcon(ButtonGlyph(QImage(":/artwork/start-glyph.png")));
     BitBtn1->setIconSize(QSize(18, 18));
     BitBtn1->setDefault(true);
+    BitBtn1->installEventFilter(this);
     Place(BitBtn1, 584, 36, 75, 25);
     connect(BitBtn1, &QPushButton::clicked, this,
             [this] { RunHandler([this] { BitBtn1Click(); }); });
@@ -238,10 +239,18 @@ void TfmIpaddress::ShowRows(const calc::TSubnetRows& rows) {
     }
 }
 
+namespace {
+
+bool IsEnterKey(const QKeyEvent* event) {
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+} // namespace
+
 // Enter runs Start from the list, the address box and the button; inside the browser pane the
 // page has it. Shift, Ctrl or Alt held means something else.
 bool TfmIpaddress::IsStartKey(const QKeyEvent* event) const {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool enter = IsEnterKey(event);
     const bool modified =
         event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     const QWidget* focus = focusWidget();
@@ -255,6 +264,19 @@ void TfmIpaddress::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+// As the default button, BitBtn1 would click on Enter whatever modifiers are held; Enter on it
+// follows the window's rule instead.
+bool TfmIpaddress::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == BitBtn1 && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (IsEnterKey(key)) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TfmIpaddress::closeEvent(QCloseEvent* event) {
