@@ -5,6 +5,7 @@
 #include "ui/ButtonGlyph.h"
 #include "ui/FocusedSelectionDelegate.h"
 #include "ui/HandlerBoundary.h"
+#include "ui/IdleStart.h"
 #include "ui/LayoutScale.h"
 #include "ui/PrivateProfile.h"
 #include "ui/StartPage.h"
@@ -17,16 +18,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QQuickWidget>
 #include <QScreen>
 #include <QStandardItemModel>
 #include <QTreeView>
 #include <QWebEngineView>
+#include <chrono>
 #include <limits>
 
 namespace {
 
 constexpr char WindowCaption[] = "Sorvan IP Subnet Calc";
 constexpr QColor Navy(0, 0, 128);
+constexpr std::chrono::milliseconds BrowserStartQuietTime(250);
 
 struct ColumnDesign {
     const char* caption;
@@ -86,14 +90,15 @@ TfmIpaddress::TfmIpaddress(const QUrl& startPage, QWidget* parent)
       BitBtn1(new QPushButton(this)), StaticText1(new QLabel(this)), Image1(new QLabel(this)),
       ImageList1(LoadImageList()), StartPage(startPage),
       DigitHeight(QFontMetrics(WindowFont(LogicalDotsPerInch())).height()),
-      ListItems(new QStandardItemModel(0, ListColumns.size(), this)),
-      BrowserProfile(NewPrivateProfile(this)) {
+      ListItems(new QStandardItemModel(0, ListColumns.size(), this)) {
     setObjectName("fmIpaddress");
     SetUpWindow();
     SetUpListView();
     SetUpBrowserPane();
     SetUpAddressControls();
     SetUpTabOrder();
+    // The first control in tab order has the focus when the window first becomes active.
+    ListView->setFocus();
     RunHandler([this] { FormCreate(); });
 }
 
@@ -172,8 +177,14 @@ void TfmIpaddress::SetUpBrowserPane() {
     Place(Panel1, 0, 376, 815, 107);
 
     WebBrowser->setObjectName("WebBrowser");
-    WebBrowser->setPage(new TStartPage(BrowserProfile, WebBrowser));
     Place(WebBrowser, 2, 2, 811, 103);
+    // Hidden until it has a page of its own: a view shown without one makes a default page.
+    WebBrowser->hide();
+    // The view draws its page through OpenGL. Qt composes a window that holds such a widget
+    // with OpenGL, and re-creates a window that is already on screen when the first one arrives
+    // (the window blinks, and clicks and keys sent meanwhile are lost). A hidden one from the
+    // start has the window made for OpenGL at once.
+    (new QQuickWidget(Panel1))->hide();
     // The page's own focus widget appears only once it starts loading, at the end of the chain.
     connect(WebBrowser, &QWebEngineView::loadStarted, this, [this] { SetUpTabOrder(); });
 }
@@ -216,7 +227,17 @@ void TfmIpaddress::SetUpTabOrder() {
     setTabOrder(BitBtn1, ListView);
 }
 
+// Starting the engine takes longer than building and painting the whole window, and holds up
+// keys and clicks while it runs; nothing in the window waits for the page. So the navigation
+// asked for here starts once the window is on screen and the user has paused.
 void TfmIpaddress::FormCreate() {
+    RunWhenIdleAfterFirstPaint(this, BrowserStartQuietTime,
+                               [this] { RunHandler([this] { StartBrowserPane(); }); });
+}
+
+void TfmIpaddress::StartBrowserPane() {
+    WebBrowser->setPage(new TStartPage(NewPrivateProfile(this), WebBrowser));
+    WebBrowser->show();
     WebBrowser->load(StartPage);
 }
 

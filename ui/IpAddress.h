@@ -13,7 +13,6 @@ class QLineEdit;
 class QPushButton;
 class QStandardItemModel;
 class QTreeView;
-class QWebEngineProfile;
 class QWebEngineView;
 class TBevelPanel;
 
@@ -45,6 +44,7 @@ private:
     void FormCreate();
     void BitBtn1Click();
     void FormClose(QCloseEvent* event);
+    void StartBrowserPane();
 
     int Scaled(int designLength) const;
     void Place(QWidget* widget, int left, int top, int width, int height) const;
@@ -59,5 +59,4 @@ private:
     const QUrl StartPage;
     const int DigitHeight;
     QStandardItemModel* const ListItems;
-    QWebEngineProfile* const BrowserProfile;
 };

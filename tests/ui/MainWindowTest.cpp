@@ -133,12 +133,16 @@ private Q_SLOTS:
     void controlsAreAccessible();
     void closingFreesTheWindow();
 
+    void calculationDoesNotWaitForPane();
+    void paneStartsWhenUserPauses();
+    void windowIsNotRecreatedWhenPaneStarts();
     void startPageIsRequestedOnce();
     void paneUsesPrivateProfile();
     void pagePermissionsAreDenied();
     void downloadsAreRefused();
 
 private:
+    void WaitForPane();
     void TypeAddress(const QString& address);
     void Calculate(const QString& address);
     Rows ListRows() const;
@@ -158,6 +162,11 @@ void MainWindowTest::init() {
 void MainWindowTest::cleanup() {
     delete Window;
     Server.reset();
+}
+
+// The pane gets its page only once the window is on screen and the user has paused.
+void MainWindowTest::WaitForPane() {
+    QTRY_VERIFY_WITH_TIMEOUT(Window->WebBrowser->isVisible(), 10000);
 }
 
 void MainWindowTest::TypeAddress(const QString& address) {
@@ -568,6 +577,38 @@ void MainWindowTest::closingFreesTheWindow() {
     }
 }
 
+void MainWindowTest::calculationDoesNotWaitForPane() {
+    QVERIFY(!Window->WebBrowser->isVisible());
+    Calculate("192.168.1.10");
+    QCOMPARE(ListRows(), Rows192);
+    QVERIFY(!Window->WebBrowser->isVisible());
+    QCOMPARE(Server->CountOf("GET /show.php"), 0);
+}
+
+void MainWindowTest::paneStartsWhenUserPauses() {
+    // Typing with short pauses holds the engine's start off ...
+    QElapsedTimer typing;
+    typing.start();
+    Window->IpaddressEdit->setFocus();
+    while (typing.elapsed() < 800) {
+        QTest::keyClick(Window->IpaddressEdit, Qt::Key_1);
+        QTest::qWait(60);
+        QVERIFY(!Window->WebBrowser->isVisible());
+    }
+    // ... and a pause lets it start.
+    WaitForPane();
+    QTRY_COMPARE_WITH_TIMEOUT(Server->CountOf("GET /show.php"), 1, 10000);
+}
+
+void MainWindowTest::windowIsNotRecreatedWhenPaneStarts() {
+    const WId before = Window->winId();
+    const QWindow* handle = Window->windowHandle();
+    QSignalSpy loaded(Window->WebBrowser, &QWebEngineView::loadFinished);
+    QTRY_VERIFY_WITH_TIMEOUT(loaded.size() > 0, 10000);
+    QCOMPARE(Window->windowHandle(), handle);
+    QCOMPARE(Window->winId(), before);
+}
+
 void MainWindowTest::startPageIsRequestedOnce() {
     QSignalSpy loaded(Window->WebBrowser, &QWebEngineView::loadFinished);
     QTRY_COMPARE_WITH_TIMEOUT(Server->CountOf("GET /show.php"), 1, 10000);
@@ -579,6 +620,7 @@ void MainWindowTest::startPageIsRequestedOnce() {
 }
 
 void MainWindowTest::paneUsesPrivateProfile() {
+    WaitForPane();
     QWebEngineProfile* profile = Window->WebBrowser->page()->profile();
     QVERIFY(profile->isOffTheRecord());
     QVERIFY(profile != QWebEngineProfile::defaultProfile());
@@ -590,12 +632,14 @@ void MainWindowTest::pagePermissionsAreDenied() {
     TPageServer asking("<html><body><script>"
                        "Notification.requestPermission().then(p => { document.title = p; });"
                        "</script></body></html>");
+    WaitForPane();
     Window->WebBrowser->load(asking.Url("/ask.html"));
     QTRY_COMPARE_WITH_TIMEOUT(Window->WebBrowser->title(), "denied", 10000);
 }
 
 void MainWindowTest::downloadsAreRefused() {
     TPageServer file("0123456789", "application/octet-stream");
+    WaitForPane();
     QWebEngineProfile* profile = Window->WebBrowser->page()->profile();
     std::optional<QWebEngineDownloadRequest::DownloadState> stateAfterWindow;
     connect(profile, &QWebEngineProfile::downloadRequested, this,
