@@ -3,10 +3,6 @@
 #include <QPainter>
 #include <qdrawutil.h>
 
-TBevelPanel::TBevelPanel(QWidget* parent) : QFrame(parent) {
-    setContentsMargins(2, 2, 2, 2);
-}
-
 void TBevelPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect outer = rect();

@@ -7,7 +7,7 @@ class TBevelPanel : public QFrame {
     Q_OBJECT
 
 public:
-    explicit TBevelPanel(QWidget* parent);
+    using QFrame::QFrame;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

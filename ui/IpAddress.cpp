@@ -11,6 +11,7 @@
 #include "ui/StartPage.h"
 #include "ui/WindowFont.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -70,6 +71,15 @@ int LogicalDotsPerInch() {
     return screen ? qRound(screen->logicalDotsPerInchY()) : 96;
 }
 
+// Screen readers introduce a top-level window by its role; a plain QWidget calls itself a client
+// area, so this window says it is a window.
+QAccessibleInterface* WindowAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String(TfmIpaddress::staticMetaObject.className())) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    }
+    return nullptr;
+}
+
 QList<QStandardItem*> RowItems(const calc::TSubnetRow& row, const QIcon& picture) {
     auto* first = new QStandardItem(picture, QString::fromStdString(row.IpQty));
     first->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
@@ -92,6 +102,7 @@ TfmIpaddress::TfmIpaddress(const QUrl& startPage, QWidget* parent)
       DigitHeight(QFontMetrics(WindowFont(LogicalDotsPerInch())).height()),
       ListItems(new QStandardItemModel(0, ListColumns.size(), this)) {
     setObjectName("fmIpaddress");
+    QAccessible::installFactory(WindowAccessible);
     SetUpWindow();
     SetUpListView();
     SetUpBrowserPane();

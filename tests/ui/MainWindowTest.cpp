@@ -540,6 +540,10 @@ void MainWindowTest::firstFocusAndTabOrder() {
 
 void MainWindowTest::controlsAreAccessible() {
     Calculate("192.168.1.10");
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(Window);
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), "Sorvan IP Subnet Calc");
+
     QAccessibleInterface* edit = QAccessible::queryAccessibleInterface(Window->IpaddressEdit);
     QVERIFY(edit);
     QCOMPARE(edit->text(QAccessible::Name), Window->StaticText1->text());
