@@ -80,6 +80,10 @@ QAccessibleInterface* WindowAccessible(const QString& className, QObject* object
     return nullptr;
 }
 
+bool IsEnterKey(const QKeyEvent* event) {
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
 QList<QStandardItem*> RowItems(const calc::TSubnetRow& row, const QIcon& picture) {
     auto* first = new QStandardItem(picture, QString::fromStdString(row.IpQty));
     first->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
@@ -270,14 +274,6 @@ void TfmIpaddress::ShowRows(const calc::TSubnetRows& rows) {
         ListItems->appendRow(RowItems(row, ImageList1.front()));
     }
 }
-
-namespace {
-
-bool IsEnterKey(const QKeyEvent* event) {
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
-
-} // namespace
 
 // Enter runs Start from the list, the address box and the button; inside the browser pane the
 // page has it. Shift, Ctrl or Alt held means something else.
