@@ -20,6 +20,7 @@
 #include <QWebEngineView>
 #include <QtTest>
 #include <memory>
+#include <optional>
 
 namespace {
 
