@@ -29,7 +29,7 @@ public:
         Quiet.setSingleShot(true);
         Quiet.setInterval(quietTime);
         connect(&Quiet, &QTimer::timeout, this, [this] { Start(); });
-        Window->installEventFilter(this);
+        // An application-wide filter sees the window's paint events as well as all input.
         QCoreApplication::instance()->installEventFilter(this);
     }
 
@@ -46,7 +46,6 @@ protected:
 
 private:
     void Start() {
-        Window->removeEventFilter(this);
         QCoreApplication::instance()->removeEventFilter(this);
         Action();
         deleteLater();

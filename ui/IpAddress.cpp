@@ -102,8 +102,8 @@ TfmIpaddress::TfmIpaddress(const QUrl& startPage, QWidget* parent)
     : QWidget(parent), ListView(new QTreeView(this)), Panel1(new TBevelPanel(this)),
       WebBrowser(new QWebEngineView(Panel1)), IpaddressEdit(new QLineEdit(this)),
       BitBtn1(new QPushButton(this)), StaticText1(new QLabel(this)), Image1(new QLabel(this)),
-      ImageList1(LoadImageList()), StartPage(startPage),
-      DigitHeight(QFontMetrics(WindowFont(LogicalDotsPerInch())).height()),
+      ImageList1(LoadImageList()), StartPage(startPage), FormFont(WindowFont(LogicalDotsPerInch())),
+      DigitHeight(QFontMetrics(FormFont).height()),
       ListItems(new QStandardItemModel(0, ListColumns.size(), this)) {
     setObjectName("fmIpaddress");
     QAccessible::installFactory(WindowAccessible);
@@ -136,7 +136,7 @@ void TfmIpaddress::SetUpWindow() {
                    Qt::WindowCloseButtonHint);
     setWindowTitle(QString::fromUtf8(WindowCaption));
     setWindowIcon(ApplicationIcon());
-    setFont(WindowFont(LogicalDotsPerInch()));
+    setFont(FormFont);
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
     setFixedSize(Scaled(815), Scaled(483));

@@ -3,6 +3,7 @@
 #include "calc/SubnetTable.h"
 #include "ui/StartPageUrl.h"
 
+#include <QFont>
 #include <QIcon>
 #include <QList>
 #include <QUrl>
@@ -57,6 +58,7 @@ private:
     void ShowRows(const calc::TSubnetRows& rows);
 
     const QUrl StartPage;
+    const QFont FormFont;
     const int DigitHeight;
     QStandardItemModel* const ListItems;
 };
